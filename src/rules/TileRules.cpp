@@ -1,0 +1,7 @@
+#include "rules/TileRules.h"
+
+namespace vm {
+
+bool runTileRules(Context&, int) { return false; }
+
+}  // namespace vm

@@ -1,0 +1,7 @@
+#include "screens/HelpScreen.h"
+
+namespace vm {
+
+void showHelp(Context&) {}
+
+}  // namespace vm

@@ -1,0 +1,7 @@
+#include "screens/InventoryScreen.h"
+
+namespace vm {
+
+void wupin(Context&) {}
+
+}  // namespace vm
