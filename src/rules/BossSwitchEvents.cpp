@@ -47,7 +47,7 @@ std::vector<FixedCellEvent> bossSwitchEvents() {
       keyed("switch",          key::Up,  {22, 45},  {21, 45},         true,     bossSwitch),
       keyed("switch",          key::Up,  {22, 75},  {21, 75},         true,     bossSwitch),
       keyed("switch",          key::Up,  {22, 81},  {21, 81},         true,     bossSwitch),
-      {"opening rule", std::nullopt, std::nullopt, std::nullopt, false, openingPending, openingRule},
+      anyKey("opening rule",   openingPending,                                              openingRule),
       keyed("column-34 cell",  key::Up,  {27, 34},  {26, 34},         true,     changeHitPoints(30000)),
       keyed("column-34 cell",  key::Up,  {25, 34},  {24, 34},         true,     changeHitPoints(-10000)),
       keyed("column-34 cell",  key::Up,  {23, 34},  {22, 34},         true,     changeHitPoints(30000)),

@@ -25,6 +25,10 @@ FixedCellEvent keyed(std::string_view mechanism, int key, Cell player, Cell cell
   return {mechanism, key, player, cell, cellTest, nullptr, std::move(effect)};
 }
 
+FixedCellEvent anyKey(std::string_view mechanism, bool (*pending)(const Game&), EventEffect effect) {
+  return {mechanism, std::nullopt, std::nullopt, std::nullopt, false, pending, std::move(effect)};
+}
+
 bool triggerHolds(const FixedCellEvent& e, const Game& g, int key) {
   if (e.key && *e.key != key) return false;
   if (e.player && !(e.player->row == g.x && e.player->col == g.y)) return false;

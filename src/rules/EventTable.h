@@ -49,6 +49,10 @@ std::vector<FixedCellEvent> concatenated(std::initializer_list<std::vector<Fixed
 // One keyed trigger; its key points from `player` at `cell`.
 FixedCellEvent keyed(std::string_view mechanism, int key, Cell player, Cell cell, bool cellTest, EventEffect effect);
 
+// A rule of the chain that tests no key, no position and no cell, only
+// `pending` on the game: it takes any key that reaches it.
+FixedCellEvent anyKey(std::string_view mechanism, bool (*pending)(const Game&), EventEffect effect);
+
 // True when the event's trigger holds for this key and game.
 bool triggerHolds(const FixedCellEvent& e, const Game& g, int key);
 

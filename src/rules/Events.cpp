@@ -27,14 +27,19 @@ const std::vector<FixedCellEvent>& eventTable() {
   return table;
 }
 
-bool runEvents(Context& c, int key) {
+const FixedCellEvent* matchingEvent(const Game& g, int key) {
   for (const FixedCellEvent& e : eventTable()) {
-    if (!triggerHolds(e, c.g, key)) continue;
-    // The opening rule names no cell; its effect never looks at one.
-    e.effect(c, Firing{key, e.cell.value_or(Cell{-1, -1})});
-    return true;
+    if (triggerHolds(e, g, key)) return &e;
   }
-  return false;
+  return nullptr;
+}
+
+bool runEvents(Context& c, int key) {
+  const FixedCellEvent* e = matchingEvent(c.g, key);
+  if (e == nullptr) return false;
+  // The opening rule names no cell; its effect never looks at one.
+  e->effect(c, Firing{key, e->cell.value_or(Cell{-1, -1})});
+  return true;
 }
 
 }  // namespace vm

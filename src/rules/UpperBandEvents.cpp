@@ -68,21 +68,21 @@ void keyRoomExit(Context& c, const Firing& f) {
 }  // namespace
 
 std::vector<FixedCellEvent> upperBandEvents() {
-  // The first three have no cell test: once their cell is blank the
-  // blank-cell rule takes the move before them. Of the halving trap's four
-  // sides the right one is a wall for good and the one above is the top
-  // border until the exchange cell opens it.
+  // The first three mechanisms have no cell test: once their cell is blank
+  // the blank-cell rule takes the move before them. All four sides of the
+  // halving trap trigger, though the cell to its right is a wall and the
+  // one above is the top border until the exchange cell opens it.
   // clang-format off
   return {
-      //    mechanism          key         player    mechanism's cell "?" test effect
-      keyed("halving trap", key::Right, {1, 30}, kHalvingTrap, false, halvingTrap),
-      keyed("halving trap", key::Left, {1, 32}, kHalvingTrap, false, halvingTrap),
-      keyed("halving trap", key::Down, {0, 31}, kHalvingTrap, false, halvingTrap),
-      keyed("halving trap", key::Up, {2, 31}, kHalvingTrap, false, halvingTrap),
-      keyed("exchange cell", key::Right, {1, 97}, kExchangeCell, false, exchangeCell),
-      keyed("key-room switch", key::Left, {10, 22}, kKeyRoomSwitch, false, keyRoomSwitch),
-      keyed("key-room exit", key::Up, {8, 33}, kKeyRoomExit, true, keyRoomExit),
-      keyed("key-room exit", key::Right, {7, 32}, kKeyRoomExit, true, keyRoomExit),
+      //    mechanism          key         player     mechanism's cell  "?" test  effect
+      keyed("halving trap",    key::Right, {1, 30},   kHalvingTrap,     false,    halvingTrap),
+      keyed("halving trap",    key::Left,  {1, 32},   kHalvingTrap,     false,    halvingTrap),
+      keyed("halving trap",    key::Down,  {0, 31},   kHalvingTrap,     false,    halvingTrap),
+      keyed("halving trap",    key::Up,    {2, 31},   kHalvingTrap,     false,    halvingTrap),
+      keyed("exchange cell",   key::Right, {1, 97},   kExchangeCell,    false,    exchangeCell),
+      keyed("key-room switch", key::Left,  {10, 22},  kKeyRoomSwitch,   false,    keyRoomSwitch),
+      keyed("key-room exit",   key::Up,    {8, 33},   kKeyRoomExit,     true,     keyRoomExit),
+      keyed("key-room exit",   key::Right, {7, 32},   kKeyRoomExit,     true,     keyRoomExit),
   };
   // clang-format on
 }
