@@ -32,7 +32,8 @@ class Archive {
   bool readNumber(std::string_view key, int& value) const;
   // Writes the item file: entries 1..qt_tot, then the lines kept beyond them.
   bool writeItems(const Game& g) const;
-  // Deletes one file; a file already missing is no error.
+  // Deletes one file; a file already missing is no error, and a directory
+  // carrying the name is left alone.
   void remove(std::string_view key) const;
 
   // The save sets, each file written in its stated order.

@@ -30,15 +30,6 @@ std::filesystem::path temporaryNameFor(const std::filesystem::path& path) {
   return path.parent_path() / name;
 }
 
-// Makes the rename itself survive a power cut. Best effort: a directory that
-// cannot be opened for this only loses that last guarantee.
-void syncDirectory(const std::filesystem::path& dir) {
-  int fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
-}
-
 }  // namespace
 
 bool replaceFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
@@ -58,7 +49,6 @@ bool replaceFileAtomically(const std::filesystem::path& path, std::string_view b
     ::unlink(temp.c_str());
     return false;
   }
-  syncDirectory(path.parent_path());
   return true;
 }
 
