@@ -56,6 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BadCommandLine{"UnknownShortOption", {"-q"}, "-q"},
                       BadCommandLine{"StrayArgument", {"stray"}, "stray"},
                       BadCommandLine{"ArchiveWithoutDirectory", {"--archive"}, "--archive"},
+                      BadCommandLine{"ArchiveEmpty", {"--archive", ""}, "--archive"},
                       BadCommandLine{"ArchiveTwice", {"--archive", "a", "--archive", "b"}, "--archive"}),
     [](const ::testing::TestParamInfo<BadCommandLine>& info) { return std::string(info.param.label); });
 
