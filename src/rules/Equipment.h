@@ -44,8 +44,8 @@ const std::string& gbkItemName(const EquipmentItem& item);
 // name that equals none of the six changes nothing.
 void jz(Game& g, std::string_view b);
 
-// Picking up the equipment of `tile` (the player already stands on the
-// cleared cell): its total and, through jz, its per-item counter.
+// Picking up `item` (the player already stands on its cleared cell): its
+// total and, through jz, its per-item counter.
 void pickUp(Game& g, const EquipmentItem& item);
 
 }  // namespace vm

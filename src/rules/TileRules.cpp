@@ -16,7 +16,7 @@ namespace {
 // changes the cell the player lands on.
 enum class Move { Step, Leap };
 
-inline constexpr int kAnyArrow = 0;
+constexpr int kAnyArrow = 0;
 
 // One row per character, in the order the game tries them. `arrow` is
 // kAnyArrow for the rules that hold in all four directions. A door needs at
@@ -104,7 +104,9 @@ bool runTileRules(Context& c, int key) {
   std::optional<Direction> d = directionOf(key);
   if (!d) return false;
   // Only a position on the grid's edge has a neighbour off the grid: no
-  // cell there, so no rule.
+  // cell there, so no rule. The start-up puts the player on the grid and
+  // every move keeps it there; the first test only keeps the sums defined.
+  if (!Game::onGrid(c.g.x, c.g.y)) return false;
   int row = c.g.x + d->dRow;
   int col = c.g.y + d->dCol;
   if (!Game::onGrid(row, col)) return false;
