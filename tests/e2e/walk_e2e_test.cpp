@@ -111,6 +111,9 @@ TEST_F(Walk, HelpOpensOverTheGameAndBGivesTheGameScreenBack) {
   EXPECT_EQ(help.rowText(1), "|游戏介绍:" + std::string(109, ' ') + "|");
   EXPECT_EQ(help.rowText(21), "|  a: HP=30, ATK=15, DEF=4, GOLD=1;" + std::string(84, ' ') + "|");
   EXPECT_EQ(help.rowText(30), "|  E: HP=900, ATK=1000, DEF=100, GOLD=300;" + std::string(77, ' ') + "|");
+  // Every line fills the box exactly, Chinese text and full-width signs
+  // included: the right bar stays in column 119.
+  for (int r = 1; r <= 30; ++r) EXPECT_EQ(help.text(119, r, 1), "|") << "row " << r;
   EXPECT_EQ(help.rowText(31), std::string(120, '-'));
   for (int r = 32; r <= 37; ++r) EXPECT_EQ(help.rowText(r), "") << "row " << r;
 
