@@ -34,6 +34,13 @@ std::string trimRight(std::string s);
 // "&" at column `playerCol` when that is not -1. Trailing blanks removed.
 std::string startRow(int row, std::string_view panel = {}, int playerCol = -1);
 
+// The colours of a screen row, one character per cell, so that a wrong
+// picture fails as a few readable rows rather than a line per cell: the
+// palette index in hex ("-" the terminal's default, "?" anything else), or
+// "." for a cell that shows no character (blank, empty, second half).
+std::string foregroundRow(const EmulatedScreen& s, int row);
+std::string backgroundRow(const EmulatedScreen& s, int row);
+
 // The panel rows 1 to 10 of a game on its initial values (19 cells each,
 // ending in the frame's bar); index 0 unused.
 extern const std::vector<std::string> kFreshPanel;

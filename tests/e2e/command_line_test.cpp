@@ -35,6 +35,8 @@ struct BadCommandLine {
   std::vector<std::string> args;
   const char* named;  // what the message must name
 };
+// Shown as its label in test names and failure messages.
+void PrintTo(const BadCommandLine& c, std::ostream* os) { *os << c.label; }
 
 class RejectedCommandLine : public ::testing::TestWithParam<BadCommandLine> {};
 
@@ -76,6 +78,7 @@ struct LocationCase {
   const char* xdgDataHome;       // the same
   int hpShown;                   // the HP seeded in the archive that wins
 };
+void PrintTo(const LocationCase& c, std::ostream* os) { *os << c.label; }
 
 class ArchiveLocation : public PlayTest, public ::testing::WithParamInterface<LocationCase> {};
 
@@ -115,6 +118,7 @@ struct CreationCase {
   const char* given;
   const char* created;
 };
+void PrintTo(const CreationCase& c, std::ostream* os) { *os << c.label; }
 
 class MissingArchive : public PlayTest, public ::testing::WithParamInterface<CreationCase> {};
 

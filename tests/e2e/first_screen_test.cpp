@@ -31,14 +31,18 @@ TEST_F(FirstScreen, EmptyArchiveShowsTheStartMapThePlayerAndTheInitialPanel) {
 TEST_F(FirstScreen, EverythingIsGreyOnBlackButTheNameSuffixInBlue) {
   EmulatedScreen s = play("");
   for (int r = 0; r < 37; ++r) {
+    std::string fg = foregroundRow(s, r);
+    std::string expectedFg;
+    std::string expectedBg;
     for (int c = 0; c < 122; ++c) {
-      const EmulatedCell& cell = s.at(c, r);
-      if (cell.ch.empty() || cell.ch == " ") continue;
+      const bool shown = fg[static_cast<size_t>(c)] != '.';
       // "-[蓝名]" fills columns 2 to 8 of row 1, right behind the grey "| ".
       const bool suffix = r == 1 && c >= 2 && c <= 8;
-      EXPECT_EQ(cell.fg, suffix ? kBlue : kGrey) << "column " << c << ", row " << r << " '" << cell.ch << "'";
-      EXPECT_EQ(cell.bg, kBlack) << "column " << c << ", row " << r;
+      expectedFg += !shown ? '.' : suffix ? '4' : '7';
+      expectedBg += !shown ? '.' : '0';
     }
+    EXPECT_EQ(fg, expectedFg) << "row " << r;
+    EXPECT_EQ(backgroundRow(s, r), expectedBg) << "row " << r;
   }
   EXPECT_EQ(s.text(0, 1, 2), "| ");
   EXPECT_EQ(s.at(0, 1).fg, kGrey);
@@ -92,6 +96,8 @@ struct NameCase {
   int nameColour;    // colour of the name and suffix; -1: nothing drawn
   int nameCells;     // cells from column 2 that take that colour
 };
+// Shown as its label in test names and failure messages.
+void PrintTo(const NameCase& c, std::ostream* os) { *os << c.label; }
 
 class NameLine : public PlayTest, public ::testing::WithParamInterface<NameCase> {};
 
@@ -133,6 +139,7 @@ struct PositionCase {
   int col;
   int row;
 };
+void PrintTo(const PositionCase& c, std::ostream* os) { *os << c.label; }
 
 class SavedPosition : public PlayTest, public ::testing::WithParamInterface<PositionCase> {};
 

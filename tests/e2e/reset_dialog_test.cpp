@@ -34,6 +34,8 @@ struct DeclineCase {
   const char* label;
   const char* input;
 };
+// Shown as its label in test names and failure messages.
+void PrintTo(const DeclineCase& c, std::ostream* os) { *os << c.label; }
 
 class ResetDeclined : public PlayTest, public ::testing::WithParamInterface<DeclineCase> {};
 
