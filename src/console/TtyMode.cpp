@@ -17,7 +17,8 @@ bool TtyMode::enterRaw(int fd) {
   raw.c_cc[VTIME] = 0;
   // Output processing stays as it was: the renderer never relies on a bare
   // line feed either way.
-  if (tcsetattr(fd, TCSAFLUSH, &raw) != 0) return false;
+  // Keys typed ahead of the start are kept.
+  if (tcsetattr(fd, TCSANOW, &raw) != 0) return false;
   fd_ = fd;
   raw_ = true;
   return true;
