@@ -8,4 +8,4 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 (cd tests/e2e && npm ci --no-audit --no-fund)
 bash scripts/build.sh
-ctest --test-dir build --output-on-failure
+ctest --test-dir build --output-on-failure --timeout 300
