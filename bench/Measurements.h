@@ -34,7 +34,9 @@ struct TurnReport {
 };
 TurnReport measureTurns();
 
+// Timings: the fastest of `repeats` repeats.
 struct SpeedFigures {
+  int repeats = 0;
   double keysPerSecondHeadless = 0;  // renderer into a counter
   double keysPerSecondDevNull = 0;   // terminal console, one write per key to /dev/null
   double bytesPerKey = 0;
