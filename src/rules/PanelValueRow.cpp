@@ -1,5 +1,8 @@
 #include "rules/PanelValueRow.h"
 
+#include <string>
+#include <vector>
+
 #include "console/Gbk.h"
 
 namespace vm {
@@ -19,13 +22,35 @@ const PanelValueRow kPanelValueRows[] = {
     {4, "| DEF:            |", "| DEF:", &Game::DEF},
 };
 
+// kPanelValueRows with its texts in GBK, converted once: the heal redraws
+// three rows every time it is used.
+struct GbkPanelValueRow {
+  int row;
+  std::string templateText;
+  std::string label;
+  int Game::*value;
+};
+
+const std::vector<GbkPanelValueRow>& gbkPanelValueRows() {
+  static const std::vector<GbkPanelValueRow> rows = [] {
+    std::vector<GbkPanelValueRow> out;
+    for (const PanelValueRow& r : kPanelValueRows)
+      out.push_back({r.row, gbk(r.templateUtf8), gbk(r.labelUtf8), r.value});
+    return out;
+  }();
+  return rows;
+}
+
 }  // namespace
 
 void redrawPanelValue(const Game& g, Console& con, int row) {
-  for (const PanelValueRow& r : kPanelValueRows) {
+  for (const GbkPanelValueRow& r : gbkPanelValueRows()) {
     if (r.row != row) continue;
-    con.Cout(0, r.row, gbk(r.templateUtf8));
-    con.Cout(0, r.row, gbk(r.labelUtf8) + inttostr(g.*r.value) + "   ");
+    con.Cout(0, r.row, r.templateText);
+    std::string line = r.label;
+    line += inttostr(g.*r.value);
+    line += "   ";
+    con.Cout(0, r.row, line);
   }
 }
 

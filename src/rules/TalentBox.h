@@ -1,8 +1,6 @@
 #pragma once
 
-#include <optional>
 #include <string>
-#include <vector>
 
 #include "console/Console.h"
 #include "game/Game.h"
@@ -15,10 +13,6 @@ inline constexpr int kTalentBoxTopRow = 11;
 
 // Row 11 of the self-destruct box, with the charges left (GBK).
 std::string selfDestructTitle(int zb);
-
-// The five GBK lines of the box for the game's talent, rows 11 to 15; no
-// lines for a talent that has no box (-1 included).
-std::optional<std::vector<std::string>> talentBoxLines(const Game& g);
 
 // Draws the box of the current talent; a talent without a box leaves the
 // rows as they are.

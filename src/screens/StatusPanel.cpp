@@ -1,5 +1,8 @@
 #include "screens/StatusPanel.h"
 
+#include <string>
+#include <vector>
+
 #include "console/Gbk.h"
 
 namespace vm {
@@ -42,19 +45,58 @@ const NameStyle kNameStyles[] = {
     {1, 5, "-[紫名]"},
 };
 
+// The two tables with their texts in GBK. The panel is drawn after every
+// key, so the texts are converted once, on the first draw.
+struct GbkPanelRow {
+  int row;
+  std::string templateText;  // empty: no template
+  std::string label;
+  int Game::*value;
+  std::string unit;
+};
+
+struct GbkNameStyle {
+  int ks;
+  int colour;
+  std::string suffix;
+};
+
+const std::vector<GbkPanelRow>& panelRows() {
+  static const std::vector<GbkPanelRow> rows = [] {
+    std::vector<GbkPanelRow> out;
+    for (const PanelRow& r : kPanelRows)
+      out.push_back({r.row, r.templateUtf8 ? gbk(r.templateUtf8) : "", gbk(r.labelUtf8), r.value, gbk(r.unitUtf8)});
+    return out;
+  }();
+  return rows;
+}
+
+const std::vector<GbkNameStyle>& nameStyles() {
+  static const std::vector<GbkNameStyle> styles = [] {
+    std::vector<GbkNameStyle> out;
+    for (const NameStyle& s : kNameStyles) out.push_back({s.ks, s.colour, gbk(s.suffixUtf8)});
+    return out;
+  }();
+  return styles;
+}
+
 }  // namespace
 
 void drawStatusPanel(const Game& g, Console& con) {
   con.Cout(0, 1, "| ");
-  for (const NameStyle& s : kNameStyles) {
+  for (const GbkNameStyle& s : nameStyles()) {
     if (g.ks != s.ks) continue;
     con.color(s.colour);
-    con.Print(g.name + gbk(s.suffixUtf8));
+    con.Print(g.name);
+    con.Print(s.suffix);
     con.color(7);
   }
-  for (const PanelRow& r : kPanelRows) {
-    if (r.templateUtf8) con.Cout(0, r.row, gbk(r.templateUtf8));
-    con.Cout(0, r.row, gbk(r.labelUtf8) + inttostr(g.*r.value) + gbk(r.unitUtf8));
+  for (const GbkPanelRow& r : panelRows()) {
+    if (!r.templateText.empty()) con.Cout(0, r.row, r.templateText);
+    std::string line = r.label;
+    line += inttostr(g.*r.value);
+    line += r.unit;
+    con.Cout(0, r.row, line);
   }
 }
 
