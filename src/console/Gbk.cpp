@@ -87,15 +87,4 @@ std::string utf8(std::string_view gbkText) {
   return toUtf8.convert(gbkText, gbkSequenceLength);
 }
 
-int gbkCharLength(std::string_view text, std::size_t i) {
-  if (i >= text.size()) return 0;
-  unsigned char lead = static_cast<unsigned char>(text[i]);
-  if (lead < 0x80) return 1;
-  if (lead == 0x80 || lead == 0xFF) return 0;
-  if (i + 1 >= text.size()) return 0;
-  unsigned char trail = static_cast<unsigned char>(text[i + 1]);
-  if (trail < 0x40 || trail == 0x7F || trail == 0xFF) return 0;
-  return 2;
-}
-
 }  // namespace vm

@@ -46,14 +46,15 @@ void Renderer::setVisibleRows(int rows) {
 }
 
 void Renderer::render(ScreenModel& model, std::string& out) {
-  std::vector<bool> dirty = model.takeDirtyRows();
   const bool full = full_;
   full_ = false;
   if (full) eraseAll(model, out);
   const int rows = std::min({visibleRows_, model.height(), height_});
   for (int r = 0; r < rows; ++r) {
-    if (full || dirty[static_cast<size_t>(r)]) renderRow(model, r, out);
+    const ScreenModel::RowChange change = full ? ScreenModel::RowChange{0, width_ - 1} : model.change(r);
+    if (change.any()) renderRow(model, r, change.first, std::min(change.last, width_ - 1), out);
   }
+  model.forgetChanges();
 }
 
 // An orphaned half of a pair shows as a blank, a byte the terminal would
@@ -94,10 +95,17 @@ void Renderer::eraseAll(const ScreenModel& model, std::string& out) {
   std::fill(front_.begin() + rows * width_, front_.end(), kUnknown);
 }
 
-void Renderer::renderRow(const ScreenModel& model, int row, std::string& out) {
+// Only the changed columns first..last are compared: the rest of the row is
+// as the last render left it, which the terminal shows.
+void Renderer::renderRow(const ScreenModel& model, int row, int first, int last, std::string& out) {
   const Cell* target = &model.cell(0, row);
-  if (std::memcmp(target, &front(row, 0), static_cast<size_t>(width_) * sizeof(Cell)) == 0) return;
-  for (int c = 0; c < width_;) {
+  // A changed second half is drawn together with its first.
+  if (first > 0 && target[first - 1].half == Half::Lead) --first;
+  // Cells written over and back again, like a panel value under its
+  // template, are what the terminal shows already.
+  const size_t span = static_cast<size_t>(last - first + 1);
+  if (std::memcmp(target + first, &front(row, first), span * sizeof(Cell)) == 0) return;
+  for (int c = first; c <= last;) {
     const Unit u = unitAt(target, c);
     if (shows(row, c, u)) {
       std::copy_n(u.cells, u.width, &front(row, c));

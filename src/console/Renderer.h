@@ -21,8 +21,8 @@ class Renderer {
  public:
   Renderer(int width, int height);
 
-  // Appends the bytes to `out`. Only rows the model reports dirty are
-  // compared, so a flush after a one-cell change costs almost nothing.
+  // Appends the bytes to `out`. Only the cells the model reports changed
+  // are compared, so a flush after a one-cell change costs almost nothing.
   void render(ScreenModel& model, std::string& out);
   // The terminal's picture, cursor and colour are no longer known (a Clear,
   // a resize, text written behind the renderer's back): the next render
@@ -46,7 +46,7 @@ class Renderer {
   Unit unitAt(const Cell* row, int col) const;
   bool shows(int row, int col, const Unit& u) const;
   void eraseAll(const ScreenModel& model, std::string& out);
-  void renderRow(const ScreenModel& model, int row, std::string& out);
+  void renderRow(const ScreenModel& model, int row, int first, int last, std::string& out);
   int eraseRun(const Cell* target, int row, int col, std::string& out);
   void drawUnit(int row, int col, const Unit& u, std::string& out);
   void moveTo(int row, int col, std::string& out);

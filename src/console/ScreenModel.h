@@ -1,8 +1,10 @@
 #pragma once
 
+#include <bit>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 namespace vm {
@@ -26,8 +28,14 @@ class ScreenModel {
     std::uint8_t fg = 7;
     std::uint8_t bg = 0;
     Half half = Half::Single;
-    bool operator==(const Cell&) const = default;
+    // Four bytes without padding, so equal cells are equal words. The model
+    // and the renderer compare hundreds of cells after every key, and one
+    // word comparison is much cheaper than four byte comparisons.
+    bool operator==(const Cell& other) const {
+      return std::bit_cast<std::uint32_t>(*this) == std::bit_cast<std::uint32_t>(other);
+    }
   };
+  static_assert(sizeof(Cell) == sizeof(std::uint32_t) && std::has_unique_object_representations_v<Cell>);
 
   ScreenModel(int width, int height);
 
@@ -56,21 +64,36 @@ class ScreenModel {
   // The row converted to UTF-8, trailing blanks removed.
   std::string rowText(int row) const;
 
-  // Rows written since the last call; the renderer repaints only these.
-  std::vector<bool> takeDirtyRows();
-  void markAllDirty();
+  // The columns of one row whose cells changed, first to last; none when
+  // first > last. A write of what a cell already holds is no change, so
+  // most of the panel, drawn again after every key, is none.
+  struct RowChange {
+    int first;
+    int last;
+    bool any() const { return first <= last; }
+  };
+  // What changed in each row since forgetChanges(); the renderer compares
+  // only these cells with the terminal.
+  const RowChange& change(int row) const { return changes_[static_cast<size_t>(row)]; }
+  void forgetChanges();
 
  private:
   Cell& at(int col, int row) { return cells_[static_cast<size_t>(row * width_ + col)]; }
-  void putCell(int col, char byte, Half half);
+  // Write a cell or a character that differs from what the row holds,
+  // blanking the other half of any pair it breaks, and note the change.
+  void setCell(int col, Cell cell);
+  void setPair(int col, Cell lead, Cell trail);
   void unpairAround(int col);
+  void noteChange(int col);
+  void noteAllChanged();
   void lineFeed();
   void wrapIfPending();
+  size_t writeInRow(std::string_view text, size_t i);
 
   int width_;
   int height_;
   std::vector<Cell> cells_;
-  std::vector<bool> dirty_;
+  std::vector<RowChange> changes_;
   int col_ = 0;
   int row_ = 0;
   bool pendingWrap_ = false;

@@ -71,10 +71,13 @@ TEST_F(RendererTest, NothingIsSentWhenNothingChanged) {
   put(3, 3, "中文■", 12);
   render();
   EXPECT_EQ(render(), "");
-  // Written again with the same content: the rows are dirty, yet the
-  // terminal already shows them.
+  // Written again with the same content, or over and back again as the
+  // panel writes a value over its template: the terminal shows it already.
   put(3, 2, "| HP:145          |");
   put(3, 3, "中文■", 12);
+  EXPECT_EQ(render(), "");
+  put(3, 2, "| HP:             |");
+  put(3, 2, "| HP:145");
   EXPECT_EQ(render(), "");
 }
 
@@ -180,6 +183,27 @@ TEST_F(RendererTest, OverwrittenHalfOfACharacterShowsABlank) {
     render();
     put(5 + c.overwrite, row, "x");
     render();
+    ++row;
+  }
+  expectTerminalShowsModel();
+}
+
+// Characters that share their first byte differ only in the second cell, the
+// one the model reports changed: the whole character is drawn again.
+TEST_F(RendererTest, CharacterChangedInItsSecondByteIsDrawnWhole) {
+  struct Case {
+    const char* before;
+    const char* after;
+  };
+  const Case cases[] = {{"中", "主"}, {"■", "—"}};
+  int row = 8;
+  for (const Case& c : cases) {
+    put(5, row, std::string("ab") + c.before + "cd");
+    render();
+    put(7, row, c.after);
+    ASSERT_EQ(model.change(row).first, 8) << c.after;
+    const std::string out = render();
+    EXPECT_NE(out.find(c.after), std::string::npos) << c.after << ": " << out;
     ++row;
   }
   expectTerminalShowsModel();

@@ -89,5 +89,56 @@ TEST(ScreenModelTest, CellsTakeTheColourOfTheirWrite) {
   EXPECT_EQ(s.cell(1, 0).fg, 1);
 }
 
+// What a write changes, as the renderer sees it: the columns of the row whose
+// cells now differ. The game writes its panel again after every key, and a
+// cell written with what it holds must not count.
+TEST(ScreenModelTest, OnlyCellsThatDifferCountAsChanged) {
+  struct Case {
+    const char* name;
+    const char* before;
+    int col;
+    const char* after;
+    int fg;
+    int first;  // first > last: no change
+    int last;
+  };
+  const Case cases[] = {
+      {"same text", "| HP:145 |", 0, "| HP:145 |", 7, 1, 0},
+      {"one digit", "| HP:145 |", 0, "| HP:146 |", 7, 7, 7},
+      {"same text, other colour", "ab", 0, "ab", 2, 0, 1},
+      {"same character", "中文", 0, "中", 7, 1, 0},
+      {"character with the same first byte", "中文", 0, "主", 7, 1, 1},
+      {"second half overwritten", "中文", 1, "x", 7, 0, 1},
+      {"first half overwritten", "中文", 2, "x", 7, 2, 3},
+  };
+  for (const Case& c : cases) {
+    ScreenModel s(10, 2);
+    s.write(gbk(c.before));
+    s.forgetChanges();
+    s.setColor(c.fg, 0);
+    s.moveTo(c.col, 0);
+    s.write(gbk(c.after));
+    const ScreenModel::RowChange change = s.change(0);
+    EXPECT_EQ(change.any(), c.first <= c.last) << c.name;
+    if (c.first <= c.last) {
+      EXPECT_EQ(change.first, c.first) << c.name;
+      EXPECT_EQ(change.last, c.last) << c.name;
+    }
+    EXPECT_FALSE(s.change(1).any()) << c.name;
+  }
+}
+
+TEST(ScreenModelTest, ClearAndScrollingChangeEveryRow) {
+  ScreenModel s(4, 2);
+  s.forgetChanges();
+  s.clear();
+  for (int r = 0; r < 2; ++r) EXPECT_EQ(s.change(r).first, 0);
+  for (int r = 0; r < 2; ++r) EXPECT_EQ(s.change(r).last, 3);
+  s.forgetChanges();
+  s.write("a\nb\nc");
+  for (int r = 0; r < 2; ++r) EXPECT_EQ(s.change(r).first, 0);
+  for (int r = 0; r < 2; ++r) EXPECT_EQ(s.change(r).last, 3);
+}
+
 }  // namespace
 }  // namespace vm::test
