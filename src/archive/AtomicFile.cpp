@@ -25,8 +25,9 @@ bool writeAll(int fd, std::string_view bytes) {
 // running games apart, the counter two writes of one game.
 std::filesystem::path temporaryNameFor(const std::filesystem::path& path) {
   static std::atomic<unsigned> counter{0};
-  std::string name = "." + path.filename().string() + "." + std::to_string(::getpid()) + "." +
-                     std::to_string(counter.fetch_add(1)) + ".tmp";
+  std::string name = ".";
+  name.append(path.filename().string()).append(".").append(std::to_string(::getpid()));
+  name.append(".").append(std::to_string(counter.fetch_add(1))).append(".tmp");
   return path.parent_path() / name;
 }
 

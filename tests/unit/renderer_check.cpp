@@ -16,7 +16,9 @@ std::string differences(const EmulatedScreen& term, const ScreenModel& model, in
   std::string report;
   int found = 0;
   auto note = [&](int col, int row, const std::string& what) {
-    if (++found <= 10) report += "(" + std::to_string(col) + "," + std::to_string(row) + "): " + what + "\n";
+    if (++found > 10) return;
+    report.append("(").append(std::to_string(col)).append(",").append(std::to_string(row));
+    report.append("): ").append(what).append("\n");
   };
   const int lastRow = rows < 0 ? model.height() : rows;
   for (int r = 0; r < lastRow; ++r) {
